@@ -12,13 +12,14 @@ CommandError CommandError::cannotOpen(const QString& path, const QString& reason
 
 CommandError CommandError::cannotCreate(const QString& path, const QString& reason)
 {
-    return CommandError(
-        QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason));
+    return CommandError(QStringLiteral("Cannot create file \"%1\". %2")
+                            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 CommandError CommandError::unableToWrite(const QString& path)
 {
-    return CommandError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)));
+    return CommandError(
+        QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void runCommand(Dialogs& dialogs, const std::function<void()>& command)

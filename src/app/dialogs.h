@@ -12,8 +12,20 @@ class QWidget;
 class Dialogs
 {
 public:
-    enum class Kind { Information, Warning, Confirmation, Error };
-    enum class Button { Ok, Yes, No, Cancel };
+    enum class Kind
+    {
+        Information,
+        Warning,
+        Confirmation,
+        Error
+    };
+    enum class Button
+    {
+        Ok,
+        Yes,
+        No,
+        Cancel
+    };
 
     struct FileRequest
     {

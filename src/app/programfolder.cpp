@@ -25,8 +25,7 @@ QString ProgramFolder::resolve(const QString& folder, const QString& relative)
     QString current = QDir::fromNativeSeparators(folder);
     if (current.endsWith(u'/') && current.size() > 1)
         current.chop(1);
-    const QStringList parts =
-        QDir::fromNativeSeparators(relative).split(u'/', Qt::SkipEmptyParts);
+    const QStringList parts = QDir::fromNativeSeparators(relative).split(u'/', Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         const QString exact = current + u'/' + part;
         if (QFileInfo::exists(exact)) {

@@ -46,7 +46,9 @@ QString cleanValue(QString value)
 
 } // namespace
 
-SettingsFile::SettingsFile(QString path) : m_path(std::move(path)) {}
+SettingsFile::SettingsFile(QString path) : m_path(std::move(path))
+{
+}
 
 SettingsFile::~SettingsFile()
 {

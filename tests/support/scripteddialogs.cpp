@@ -65,8 +65,8 @@ Dialogs::Button ScriptedDialogs::message(Kind kind, const QString& text,
         return buttons.isEmpty() ? Button::Ok : buttons.last();
     }
     const Expectation expected = m_queue.takeFirst();
-    const bool textMatches = expected.step == Step::Box ? text == expected.text
-                                                        : text.startsWith(expected.text);
+    const bool textMatches =
+        expected.step == Step::Box ? text == expected.text : text.startsWith(expected.text);
     if (expected.kind != kind || !textMatches)
         m_problems << QStringLiteral("expected %1 box \"%2\", got %3 box \"%4\"")
                           .arg(describe(expected.kind), expected.text, describe(kind), text);

@@ -43,12 +43,19 @@ public:
     // Empty when everything expected came and nothing else did; otherwise says what went wrong.
     QString problems() const;
 
-    QList<Box> shown;                 // every box, in order
-    QList<FileRequest> fileRequests;  // every file dialog, in order
-    QStringList startedPrograms;      // program + arguments joined by spaces
+    QList<Box> shown;                // every box, in order
+    QList<FileRequest> fileRequests; // every file dialog, in order
+    QStringList startedPrograms;     // program + arguments joined by spaces
 
 private:
-    enum class Step { Box, BoxPrefix, OpenFile, SaveFile, Modal };
+    enum class Step
+    {
+        Box,
+        BoxPrefix,
+        OpenFile,
+        SaveFile,
+        Modal
+    };
     struct Expectation
     {
         Step step;

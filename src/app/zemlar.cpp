@@ -1,0 +1,37 @@
+#include "zemlar.h"
+
+#include "tform1.h"
+#include "tform6.h"
+
+#include <QFont>
+
+namespace {
+
+// The forms are laid out in the fonts of a Windows desktop; where those are
+// missing their metric twins stand in, so texts keep their widths.
+void substituteWindowsFonts()
+{
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+} // namespace
+
+Zemlar::Zemlar(const ProgramFolder& folder, Dialogs& dialogs)
+{
+    substituteWindowsFonts();
+    // The main window comes first: it sets the program folder as the current
+    // directory, which the later windows' creation relies on.
+    m_form1 = std::make_unique<TForm1>(folder, dialogs);
+    m_form6 = std::make_unique<TForm6>(folder, m_form1.get());
+    m_form1->setInfoWindow(m_form6.get());
+}
+
+Zemlar::~Zemlar()
+{
+    // The Info window is a child of the main window; let the main window delete it.
+    m_form6.release();
+}
