@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-5compat-dev libqt6core5compat6-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-qpa-plugins libgl-dev
   fonts-liberation
-  xvfb xauth imagemagick poppler-utils
+  xvfb xauth xdotool imagemagick poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
   python3
 )
