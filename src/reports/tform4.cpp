@@ -1,0 +1,13 @@
+#include "tform4.h"
+
+TForm4::TForm4(TForm3& previewWindow, QObject* parent)
+    : ReportForm(previewWindow, pageSetup(), parent)
+{
+    QuickRep1.page().add(creditLineLabel(QStringLiteral("QRLabel2"), {364.1_mm, 272.0_mm}));
+}
+
+PageSetup TForm4::pageSetup()
+{
+    return {
+        Paper::A3, Orientation::Landscape, {10_mm, 10_mm, 10_mm, 10_mm}, {400.1_mm, 276.8_mm}, 50};
+}
