@@ -5,6 +5,8 @@
 #include "czechdate.h"
 #include "dialogs.h"
 #include "focuschain.h"
+#include "picklists.h"
+#include "regionlookup.h"
 #include "settingsfile.h"
 #include "ui_tform1.h"
 #include "version.h"
@@ -44,6 +46,18 @@ TForm1::TForm1(const ProgramFolder& folder, Dialogs& dialogs, QWidget* parent)
     // "celý ZPMZ" starts ticked, as its caption says and the coupling with
     // the unticked "pouze návrh zobrazení změny" demands.
     ui->CheckBox5->setChecked(true);
+
+    m_regionLookup = new RegionLookup(
+        m_folder, m_dialogs,
+        {ui->ComboBox4,
+         ui->ComboBox1,
+         ui->Comboku,
+         ui->Comboob,
+         {ui->Editcku1, ui->Editcku2, ui->Editcku3, ui->Editcku4, ui->Editcku5, ui->Editcku6}},
+        this);
+    m_pickLists = new PickLists(m_folder, m_dialogs, ui->Combodz, ui->Combozam, nullptr, this);
+    connect(ui->BitBtn12, &QPushButton::clicked, m_pickLists, &PickLists::saveNewReason);
+    connect(ui->BitBtn15, &QPushButton::clicked, m_pickLists, &PickLists::editReasons);
 
     setUpFocusChain();
 
@@ -87,6 +101,12 @@ void TForm1::FormCreate()
     QDir::setCurrent(m_folder.path());
 
     SettingsFile settings(m_folder.settingsFile());
+
+    // A pick list that cannot be read is reported and stays empty; the start
+    // goes on, so the settings still reach the controls before the close
+    // writes them back.
+    runCommand(m_dialogs, [this] { m_pickLists->loadReasons(); });
+    runCommand(m_dialogs, [this] { m_pickLists->loadSurveyors(); });
 
     ui->Editkp->setText(settings.readText(nastaveni, QStringLiteral("KP"), ui->Editkp->text()));
     ui->Editrok->setText(settings.readText(nastaveni, QStringLiteral("ROK"), ui->Editrok->text()));
@@ -178,6 +198,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::FormShow()
 {
+    m_regionLookup->loadOnShow();
     ui->Comboku->setFocus(Qt::OtherFocusReason);
 }
 

@@ -15,6 +15,8 @@ class QLineEdit;
 class ApplicationChecks;
 class Dialogs;
 class FocusChain;
+class PickLists;
+class RegionLookup;
 
 // The main window. Its controls are the job and the options: the other
 // subsystems read and write them through controls() by the names of the form.
@@ -38,6 +40,9 @@ public:
     // Runs when the Info button is pressed; set by whoever owns the Info window.
     void setInfoWindow(QDialog* info) { m_info = info; }
 
+    RegionLookup& regionLookup() { return *m_regionLookup; }
+    PickLists& pickLists() { return *m_pickLists; }
+
     const LogoPicture& zpmzLogo() const { return m_zpmzLogo; }
     const LogoPicture& coversLogo() const { return m_coversLogo; }
 
@@ -60,6 +65,8 @@ private:
     Dialogs& m_dialogs;
     FocusChain* m_focusChain = nullptr;
     ApplicationChecks* m_checks = nullptr;
+    RegionLookup* m_regionLookup = nullptr;
+    PickLists* m_pickLists = nullptr;
     LogoPicture m_zpmzLogo;
     LogoPicture m_coversLogo;
     QDialog* m_info = nullptr;

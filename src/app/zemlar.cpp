@@ -1,7 +1,9 @@
 #include "zemlar.h"
 
+#include "picklists.h"
 #include "tform1.h"
 #include "tform6.h"
+#include "tform7.h"
 
 #include <QFont>
 
@@ -27,11 +29,15 @@ Zemlar::Zemlar(const ProgramFolder& folder, Dialogs& dialogs)
     // directory, which the later windows' creation relies on.
     m_form1 = std::make_unique<TForm1>(folder, dialogs);
     m_form6 = std::make_unique<TForm6>(folder, m_form1.get());
+    m_form7 = std::make_unique<TForm7>(m_form1.get());
+
     m_form1->setInfoWindow(m_form6.get());
+    m_form1->pickLists().setEditor(m_form7.get());
 }
 
 Zemlar::~Zemlar()
 {
-    // The Info window is a child of the main window; let the main window delete it.
+    // The dialogs are children of the main window, which deletes them.
+    m_form7.release();
     m_form6.release();
 }

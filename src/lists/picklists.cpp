@@ -13,13 +13,20 @@ PickLists::PickLists(ProgramFolder folder, Dialogs& dialogs, QComboBox* Combodz,
     : QObject(parent), m_folder(std::move(folder)), m_dialogs(dialogs), Combodz(Combodz),
       Combozam(Combozam), Form7(Form7)
 {
-    Q_ASSERT(Combodz && Combozam && Form7);
+    Q_ASSERT(Combodz && Combozam);
     // Free-text fields whose lists change only through this class: Enter in
     // the box must not slip the typed text into the list.
     for (QComboBox* combo : {Combodz, Combozam}) {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
     }
+    if (Form7)
+        setEditor(Form7);
+}
+
+void PickLists::setEditor(TForm7* editor)
+{
+    Form7 = editor;
     connect(Form7, &TForm7::saveRequested, this, &PickLists::saveEditedReasons);
 }
 
@@ -56,6 +63,8 @@ void PickLists::saveNewReason()
 
 void PickLists::editReasons()
 {
+    if (!Form7)
+        return;
     // Read afresh at every opening, so edits left unsaved last time are gone.
     QString text;
     runCommand(m_dialogs, [&] { text = LineFile::decode(LineFile::readBytes(reasonsFile())); });

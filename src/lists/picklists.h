@@ -22,6 +22,9 @@ public:
     PickLists(ProgramFolder folder, Dialogs& dialogs, QComboBox* Combodz, QComboBox* Combozam,
               TForm7* Form7, QObject* parent = nullptr);
 
+    // The list editor is created after the main window, which loads the lists.
+    void setEditor(TForm7* editor);
+
     QString reasonsFile() const;
     QString surveyorsFile() const;
 

@@ -1,5 +1,6 @@
 #include "czechdate.h"
 #include "linefile.h"
+#include "regionlookup.h"
 #include "scripteddialogs.h"
 #include "settingsfile.h"
 #include "singleinstance.h"
@@ -11,6 +12,7 @@
 
 #include <QAccessible>
 #include <QDateEdit>
+#include <QFile>
 #include <QtTest>
 
 using Kind = Dialogs::Kind;
@@ -61,6 +63,8 @@ class TestMainWindow : public QObject
 private slots:
     void firstStartWithoutSettings();
     void settingsReachTheControls();
+    void storedRegionIsLoadedWhenShown();
+    void unreadablePickListIsReportedAndStartGoesOn();
     void yesNoOptionsNeedExactlyAno_data();
     void yesNoOptionsNeedExactlyAno();
     void firstCloseWritesTheSectionsInOrder();
@@ -131,6 +135,49 @@ void TestMainWindow::settingsReachTheControls()
     QVERIFY(!ui.CheckBox4->isChecked());
     QVERIFY(!ui.CheckBox3->isChecked());
     QVERIFY(!ui.Imagelogo->hasScaledContents());
+    VERIFY_DIALOGS(start.dialogs);
+}
+
+void TestMainWindow::storedRegionIsLoadedWhenShown()
+{
+    Start start(LineFile::joinLines({"[Nastaveni]", "Kraj=Prahu"}));
+    start.dialogs.expect(Kind::Warning, logoMissing, Button::Ok);
+    TForm1& window = start.run();
+    QCOMPARE(start.ui().Comboku->count(), 0);
+    showAndActivate(window);
+    auto& ui = start.ui();
+    QCOMPARE(ui.Comboku->count(), 112);
+    QCOMPARE(ui.Comboob->count(), 112);
+    QCOMPARE(ui.ComboBox1->count(), 112);
+    QCOMPARE(ui.Comboku->currentText(), QString());
+    QCOMPARE(start.zemlar->form1().regionLookup().regionFileName(), QStringLiteral("praha.txt"));
+    QCOMPARE(QApplication::focusWidget(), ui.Comboku);
+    QVERIFY(ui.Combodz->count() > 0);
+    VERIFY_DIALOGS(start.dialogs);
+}
+
+void TestMainWindow::unreadablePickListIsReportedAndStartGoesOn()
+{
+    const QByteArray settings =
+        LineFile::joinLines({"[Nastaveni]", "ROK=2014", "KP=Kolín", "Pamatovat=ANO", "Doplnovat=NE",
+                             "Roztahnout=ANO", "Transparenti=ANO", "[ZadostGP]", "01=Horák"});
+    Start start(settings);
+    QFile::remove(start.folder.file("duvod/duvod.txt"));
+    start.dialogs.expectPrefix(
+        Kind::Error, QStringLiteral("Cannot open file \"%1\". ")
+                         .arg(QDir::toNativeSeparators(start.folder.file("duvod/duvod.txt"))));
+    start.dialogs.expect(Kind::Warning, logoMissing, Button::Ok);
+    start.run();
+    auto& ui = start.ui();
+    QCOMPARE(ui.Combodz->count(), 0);
+    QCOMPARE(ui.Editprijmeni->text(), QStringLiteral("Horák"));
+    QVERIFY(!ui.CheckBox1->isChecked());
+    // Closing writes back what was read, not empty fields.
+    start.closeAndReadSettings();
+    SettingsFile after(start.folder.file("zr.ini"));
+    QCOMPARE(after.readText("ZadostGP", "01", {}), QStringLiteral("Horák"));
+    QCOMPARE(after.readText("Nastaveni", "KP", {}), QStringLiteral("Kolín"));
+    QCOMPARE(after.readText("Nastaveni", "Doplnovat", {}), QStringLiteral("NE"));
     VERIFY_DIALOGS(start.dialogs);
 }
 
