@@ -8,6 +8,7 @@ QImage sampleLogo()
     logo.fill(QColor(200, 0, 0));
     QPainter painter(&logo);
     painter.fillRect(QRect(173, 0, 172, 180), QColor(0, 0, 200));
+    painter.fillRect(QRect(0, 0, 345, 36), QColor(0, 160, 0));
     return logo;
 }
 
