@@ -28,8 +28,9 @@ void TForm2::fill(const ZpmzInputs& in)
     page.label(QStringLiteral("QRLabelzdp")).geometry.top = page.setup().fromReportPixels(210);
     page.label(QStringLiteral("QRLabelzdp2")).geometry.top = page.setup().fromReportPixels(220);
 
-    page.label(QStringLiteral("QRLabel38")).caption =
-        in.CheckBox23 ? CzechDate::format(in.DateTimePicker1) : QString();
+    page.label(QStringLiteral("QRLabel38")).caption = in.CheckBox23 && in.DateTimePicker1.isValid()
+                                                          ? CzechDate::format(in.DateTimePicker1)
+                                                          : QString();
     for (const QString& name : zpmzAcknowledgementLabels())
         page.label(name).enabled = in.CheckBox24;
 

@@ -9,6 +9,9 @@
 #include "tform3.h"
 #include "zpmzsample.h"
 
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QtTest>
@@ -20,6 +23,8 @@ class TestNoPrinter : public QObject
 private slots:
     void printOffersPdfInstead_data();
     void printOffersPdfInstead();
+    void printToFileChosenInSetUp_data();
+    void printToFileChosenInSetUp();
 };
 
 void TestNoPrinter::printOffersPdfInstead_data()
@@ -57,6 +62,50 @@ void TestNoPrinter::printOffersPdfInstead()
         QCOMPARE(dialogs.fileRequests.first().fileName, QStringLiteral("ZPMZ 320-857-2007.pdf"));
         const PdfProbe pdf(target);
         QCOMPARE(pdf.lineAt(13.4, 57.1), QStringLiteral("320/857/2007"));
+    }
+}
+
+void TestNoPrinter::printToFileChosenInSetUp_data()
+{
+    QTest::addColumn<QString>("file"); // relative to the program folder
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("file in an existing folder") << "tisk.pdf" << true;
+    QTest::newRow("folder missing") << "chybi/tisk.pdf" << false;
+}
+
+void TestNoPrinter::printToFileChosenInSetUp()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, printed);
+    TestFolder folder;
+    ScriptedDialogs dialogs;
+    TForm3 window(dialogs, folder.programFolder());
+    TForm2 form(window);
+    printZpmz(sampleZpmzInputs(), form, dialogs);
+
+    // Without printers the set-up still offers printing to a file.
+    const QString target = folder.file(file);
+    dialogs.expectModal([&](QDialog& dialog) {
+        auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (!fileName)
+            return int(QDialog::Rejected);
+        fileName->setText(target);
+        dialog.accept();
+        return dialog.result();
+    });
+    window.findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+    if (!printed)
+        dialogs.expect(Dialogs::Kind::Error,
+                       QStringLiteral("Tiskárna nepřijala tiskovou úlohu „ZPMZ 320/857/2007“."),
+                       Dialogs::Button::Ok);
+    window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+    VERIFY_DIALOGS(dialogs);
+
+    QCOMPARE(QFileInfo::exists(target), printed);
+    if (printed) {
+        const PdfProbe pdf(target);
+        QCOMPARE(pdf.lineAt(13.4, 57.1), QStringLiteral("320/857/2007"));
+        QCOMPARE(pdf.lineAt(174.0, 287.3), QStringLiteral("Zemlar 3.00"));
     }
 }
 
