@@ -108,10 +108,10 @@ private:
         return result;
     }
 
-    void drawLines(const TextBlock& block, const FontSpec& spec, const QColor& colour,
+    void drawLines(const TextBlock& block, const TextFont& textFont, const QColor& colour,
                    bool inBand = true) const
     {
-        m_painter.setFont(deviceFont(spec));
+        m_painter.setFont(deviceFont(textFont));
         m_painter.setPen(colour);
         for (const TextLine& line : block.lines) {
             const QPointF origin = inBand ? device(line.baselineStart)
@@ -123,11 +123,11 @@ private:
 
     // Point sizes count in the device's own resolution; this makes the
     // text as large as the page scale asks, whatever the device reports.
-    QFont deviceFont(const FontSpec& spec) const
+    QFont deviceFont(const TextFont& textFont) const
     {
-        QFont font = ReportFonts::font(spec);
+        QFont font = ReportFonts::font(textFont);
         const int deviceDpi = m_painter.device() ? m_painter.device()->logicalDpiY() : 96;
-        font.setPointSizeF(spec.pointSize * m_scale * mmPerInch / deviceDpi);
+        font.setPointSizeF(textFont.pointSize * m_scale * mmPerInch / deviceDpi);
         return font;
     }
 

@@ -21,7 +21,7 @@ struct TextLabel
     QString name;
     QString caption;
     RectMm geometry; // width and height count only when autoSize is off
-    FontSpec font;
+    TextFont font;
     bool autoSize = true;
     bool wordWrap = true;
     bool transparent = true;
@@ -34,7 +34,7 @@ struct TextMemo
     QString name;
     QStringList lines;
     RectMm geometry;
-    FontSpec font;
+    TextFont font;
     bool wordWrap = true;
     bool transparent = true;
     bool enabled = true;
@@ -89,7 +89,7 @@ struct TextShape
 {
     PointMm topLeft;
     QString text;
-    FontSpec font;
+    TextFont font;
     QColor colour = Qt::black;
 };
 

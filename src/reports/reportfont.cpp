@@ -22,13 +22,13 @@ QString resolvedFamily(const QString& family)
     return *twin;
 }
 
-QFont font(const FontSpec& spec)
+QFont font(const TextFont& textFont)
 {
-    QFont result(resolvedFamily(spec.family));
-    result.setPointSizeF(spec.pointSize);
-    result.setBold(spec.bold);
-    result.setItalic(spec.italic);
-    result.setUnderline(spec.underline);
+    QFont result(resolvedFamily(textFont.family));
+    result.setPointSizeF(textFont.pointSize);
+    result.setBold(textFont.bold);
+    result.setItalic(textFont.italic);
+    result.setUnderline(textFont.underline);
     result.setKerning(false);
     result.setHintingPreference(QFont::PreferNoHinting);
     result.setStyleStrategy(QFont::PreferOutline);

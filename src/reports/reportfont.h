@@ -4,7 +4,7 @@
 #include <QString>
 
 // A font as the report pages name it: a Windows family, a size in points and a style.
-struct FontSpec
+struct TextFont
 {
     QString family = QStringLiteral("Arial");
     double pointSize = 10.0;
@@ -12,7 +12,7 @@ struct FontSpec
     bool italic = false;
     bool underline = false;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const TextFont&) const = default;
 };
 
 // Turns report fonts into Qt fonts. Pages are laid out for Arial and Times
@@ -23,8 +23,8 @@ namespace ReportFonts {
 
 // The family that will actually draw the given report family.
 QString resolvedFamily(const QString& family);
-// A font of the spec's size in points, unhinted and without kerning so that
+// A font of the given size in points, unhinted and without kerning so that
 // advances scale linearly with resolution and match the Windows widths.
-QFont font(const FontSpec& spec);
+QFont font(const TextFont& textFont);
 
 } // namespace ReportFonts

@@ -35,8 +35,8 @@ QList<TextLine> stackLines(const QStringList& texts, PointMm topLeft, const Font
 
 } // namespace
 
-FontMetricsMm::FontMetricsMm(const FontSpec& spec)
-    : m_font(ReportFonts::font(spec)), m_mmPerUnit(25.4 / referenceDpi)
+FontMetricsMm::FontMetricsMm(const TextFont& textFont)
+    : m_font(ReportFonts::font(textFont)), m_mmPerUnit(25.4 / referenceDpi)
 {
     const QFontMetricsF metrics(m_font, &referenceDevice());
     m_ascent = Mm(metrics.ascent() * m_mmPerUnit);

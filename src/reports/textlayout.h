@@ -10,7 +10,7 @@
 class FontMetricsMm
 {
 public:
-    explicit FontMetricsMm(const FontSpec& spec);
+    explicit FontMetricsMm(const TextFont& textFont);
 
     Mm ascent() const { return m_ascent; }
     Mm descent() const { return m_descent; }

@@ -100,7 +100,7 @@ QString PdfProbe::allText() const
 double pointSizeFromBox(const PdfWord& word, const QString& reportFamily, bool bold)
 {
     // Height of one line per point of size for this font, in millimetres.
-    const FontMetricsMm metrics(FontSpec{reportFamily, 100.0, bold});
+    const FontMetricsMm metrics(TextFont{reportFamily, 100.0, bold});
     const double heightPerPoint = metrics.height().value() / 100.0;
     return word.box.height() / heightPerPoint;
 }

@@ -111,7 +111,7 @@ void TestPageRenderer::windowsFontsResolveToTheirMetricTwins()
     QFETCH(QString, twin);
     // Where the Windows font itself is installed it is used as it is.
     const QString expected = QFontDatabase::hasFamily(family) ? family : twin;
-    const QFont font = ReportFonts::font(FontSpec{family, 10, bold});
+    const QFont font = ReportFonts::font(TextFont{family, 10, bold});
     const QFontInfo info(font);
     QCOMPARE(info.family(), expected);
     QCOMPARE(info.bold(), bold);
@@ -120,7 +120,7 @@ void TestPageRenderer::windowsFontsResolveToTheirMetricTwins()
 
 void TestPageRenderer::autoSizedLabelsGrowToTheBandEdgeThenWrap()
 {
-    const FontMetricsMm metrics(FontSpec{QStringLiteral("Arial"), 10});
+    const FontMetricsMm metrics(TextFont{QStringLiteral("Arial"), 10});
     TextLabel label;
     label.caption = QStringLiteral("Katastrální pracoviště České Budějovice");
     label.geometry = {20_mm, 30_mm, 0_mm, 0_mm};

@@ -91,7 +91,7 @@ void TestPreviewWindow::stripHoldsTheButtons_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("closeLeft");
-    QTest::newRow("design width") << 861 << 782;
+    QTest::newRow("861 pixels wide") << 861 << 782;
     QTest::newRow("wider window") << 1280 << 1201;
 }
 

@@ -232,7 +232,7 @@ void TestPrintFlow::reportFormsHaveTheirSetUp()
     const TextLabel& label = page.label(credit);
     QCOMPARE(QPointF(label.geometry.left.value(), label.geometry.top.value()), creditAt);
     QCOMPARE(label.caption, QStringLiteral("Zemlar 3.00"));
-    QCOMPARE(label.font, (FontSpec{QStringLiteral("Arial"), 5}));
+    QCOMPARE(label.font, (TextFont{QStringLiteral("Arial"), 5}));
     QVERIFY(!label.transparent);
     QVERIFY(label.autoSize);
 
