@@ -8,6 +8,7 @@
 #include "picklists.h"
 #include "regionlookup.h"
 #include "settingsfile.h"
+#include "tform2.h"
 #include "ui_tform1.h"
 #include "version.h"
 #include "yearsuffix.h"
@@ -72,6 +73,7 @@ TForm1::TForm1(const ProgramFolder& folder, Dialogs& dialogs, QWidget* parent)
     connect(ui->CheckBox3, &QCheckBox::toggled, this, &TForm1::showZpmzLogo);
     connect(ui->CheckBox4, &QCheckBox::toggled, this, &TForm1::showZpmzLogo);
     connect(ui->BitBtn10, &QPushButton::clicked, this, &TForm1::BitBtn10Click);
+    connect(ui->BitTisk1, &QPushButton::clicked, this, &TForm1::BitTisk1Click);
 
     FormCreate();
 }
@@ -238,4 +240,49 @@ void TForm1::BitBtn10Click()
 {
     if (m_info)
         m_dialogs.execModal(*m_info);
+}
+
+ZpmzInputs TForm1::zpmzInputs() const
+{
+    ZpmzInputs in;
+    in.Editrok = ui->Editrok->text();
+    in.Editcz1 = ui->Editcz1->text();
+    in.Editcz2 = ui->Editcz2->text();
+    in.Editcz3 = ui->Editcz3->text();
+    in.Editcz4 = ui->Editcz4->text();
+    in.Editcz5 = ui->Editcz5->text();
+    in.ComboBox4 = ui->ComboBox4->currentText();
+    in.Editkp = ui->Editkp->text();
+    in.Comboob = ui->Comboob->currentText();
+    in.Comboku = ui->Comboku->currentText();
+    in.Editcku1 = ui->Editcku1->text();
+    in.Editcku2 = ui->Editcku2->text();
+    in.Editcku3 = ui->Editcku3->text();
+    in.Editcku4 = ui->Editcku4->text();
+    in.Editcku5 = ui->Editcku5->text();
+    in.Editcku6 = ui->Editcku6->text();
+    in.ComboKM = ui->ComboKM->currentText();
+    in.Editcgp = ui->Editcgp->text();
+    in.Combozam = ui->Combozam->currentText();
+    in.Editzdp = ui->Editzdp->text();
+    in.Editzdp2 = ui->Editzdp2->text();
+    in.Combodz = ui->Combodz->currentText();
+    in.Editovereni = ui->Editovereni->text();
+    in.Editdatumovereni = ui->Editdatumovereni->text();
+    in.Editobj = ui->Editobj->text();
+    in.DateTimePicker1 = ui->DateTimePicker1->date();
+    in.CheckBox23 = ui->CheckBox23->isChecked();
+    in.CheckBox24 = ui->CheckBox24->isChecked();
+    in.CheckBox13 = ui->CheckBox13->isChecked();
+    in.CheckBox18 = ui->CheckBox18->isChecked();
+    in.CheckBox17 = ui->CheckBox17->isChecked();
+    // The page prints the picture the window shows at this moment.
+    in.Imagelogo = m_zpmzLogo.image();
+    return in;
+}
+
+void TForm1::BitTisk1Click()
+{
+    if (m_zpmzReport)
+        printZpmz(zpmzInputs(), *m_zpmzReport, m_dialogs);
 }

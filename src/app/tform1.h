@@ -17,6 +17,8 @@ class Dialogs;
 class FocusChain;
 class PickLists;
 class RegionLookup;
+class TForm2;
+struct ZpmzInputs;
 
 // The main window. Its controls are the job and the options: the other
 // subsystems read and write them through controls() by the names of the form.
@@ -37,8 +39,12 @@ public:
     // The ten yes/no boxes of the application tab.
     QList<QCheckBox*> applicationChecks() const;
 
-    // Runs when the Info button is pressed; set by whoever owns the Info window.
+    // The windows the main window's buttons open, created after it.
     void setInfoWindow(QDialog* info) { m_info = info; }
+    void setZpmzReport(TForm2* report) { m_zpmzReport = report; }
+
+    // What the ZPMZ title page prints, as the controls hold it now.
+    ZpmzInputs zpmzInputs() const;
 
     RegionLookup& regionLookup() { return *m_regionLookup; }
     PickLists& pickLists() { return *m_pickLists; }
@@ -59,6 +65,7 @@ private:
     void setUpFocusChain();
     void appendYearSuffix(QLineEdit* field);
     void BitBtn10Click();
+    void BitTisk1Click();
 
     std::unique_ptr<Ui::TForm1> ui;
     ProgramFolder m_folder;
@@ -70,5 +77,6 @@ private:
     LogoPicture m_zpmzLogo;
     LogoPicture m_coversLogo;
     QDialog* m_info = nullptr;
+    TForm2* m_zpmzReport = nullptr;
     bool m_shown = false;
 };

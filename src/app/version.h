@@ -14,6 +14,7 @@ inline const QString& programVersion()
 // print at the foot of every printed page.
 inline const QString& creditLine()
 {
-    static const QString line = QStringLiteral("Zemlar 3.00 – dokumentace ke geometrickému plánu");
+    // Short enough to stand in one line at the foot of every page.
+    static const QString line = QStringLiteral("Zemlar 3.00");
     return line;
 }

@@ -3,27 +3,33 @@
 #include "dialogs.h"
 #include "reportpreview.h"
 #include "tform3.h"
+#include "version.h"
 
-ReportForm::ReportForm(TForm3& previewWindow, const PageSetup& setup, QObject* parent)
-    : QObject(parent), QuickRep1(setup), m_previewWindow(previewWindow)
+ReportForm::ReportForm(const PageSetup& setup, QObject* parent) : QObject(parent), QuickRep1(setup)
 {
     connect(&QuickRep1, &Report::OnPreview, this, &ReportForm::QuickRep1Preview);
 }
 
+ReportForm::ReportForm(TForm3& previewWindow, const PageSetup& setup, QObject* parent)
+    : ReportForm(setup, parent)
+{
+    setPreviewWindow(previewWindow);
+}
+
 void ReportForm::showPreview()
 {
-    m_previewWindow.showPreviewWindow();
+    previewWindow().showPreviewWindow();
     QuickRep1.Preview();
 }
 
 void ReportForm::QuickRep1Preview(const std::shared_ptr<ReportPrinter>& sender)
 {
-    m_previewWindow.QRPreview1().setQRPrinter(sender);
+    previewWindow().QRPreview1().setQRPrinter(sender);
 }
 
 QString creditLineText()
 {
-    return Dialogs::applicationTitle();
+    return creditLine();
 }
 
 TextLabel creditLineLabel(const QString& name, PointMm topLeft)

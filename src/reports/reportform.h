@@ -15,11 +15,15 @@ class ReportForm : public QObject
     Q_OBJECT
 
 public:
+    // The program creates the report forms before the preview window, in the
+    // windows' fixed order, and attaches the preview window afterwards.
+    explicit ReportForm(const PageSetup& setup, QObject* parent = nullptr);
     ReportForm(TForm3& previewWindow, const PageSetup& setup, QObject* parent = nullptr);
 
     Report QuickRep1;
 
-    TForm3& previewWindow() const { return m_previewWindow; }
+    void setPreviewWindow(TForm3& previewWindow) { m_previewWindow = &previewWindow; }
+    TForm3& previewWindow() const { return *m_previewWindow; }
 
     // The end of every print: show the preview window, then produce the
     // page into it. Call it only after every element has its value.
@@ -30,7 +34,7 @@ public:
     void QuickRep1Preview(const std::shared_ptr<ReportPrinter>& sender);
 
 private:
-    TForm3& m_previewWindow;
+    TForm3* m_previewWindow = nullptr;
 };
 
 // The maker's credit line that every report page carries near its bottom

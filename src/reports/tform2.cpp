@@ -4,10 +4,14 @@
 #include "dialogs.h"
 #include "zpmzpage.h"
 
-TForm2::TForm2(TForm3& previewWindow, QObject* parent)
-    : ReportForm(previewWindow, pageSetup(), parent)
+TForm2::TForm2(QObject* parent) : ReportForm(pageSetup(), parent)
 {
     addZpmzElements(QuickRep1.page());
+}
+
+TForm2::TForm2(TForm3& previewWindow, QObject* parent) : TForm2(parent)
+{
+    setPreviewWindow(previewWindow);
 }
 
 PageSetup TForm2::pageSetup()

@@ -10,6 +10,7 @@ class TForm2 : public ReportForm
 
 public:
     explicit TForm2(TForm3& previewWindow, QObject* parent = nullptr);
+    explicit TForm2(QObject* parent = nullptr);
     static PageSetup pageSetup();
 
     // Writes every element the page takes from the main window: captions,

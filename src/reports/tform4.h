@@ -10,5 +10,6 @@ class TForm4 : public ReportForm
 
 public:
     explicit TForm4(TForm3& previewWindow, QObject* parent = nullptr);
+    explicit TForm4(QObject* parent = nullptr);
     static PageSetup pageSetup();
 };

@@ -1,9 +1,13 @@
 #include "tform5.h"
 
-TForm5::TForm5(TForm3& previewWindow, QObject* parent)
-    : ReportForm(previewWindow, pageSetup(), parent)
+TForm5::TForm5(QObject* parent) : ReportForm(pageSetup(), parent)
 {
     QuickRep1.page().add(creditLineLabel(QStringLiteral("QRLabel18"), {163.8_mm, 273.3_mm}));
+}
+
+TForm5::TForm5(TForm3& previewWindow, QObject* parent) : TForm5(parent)
+{
+    setPreviewWindow(previewWindow);
 }
 
 PageSetup TForm5::pageSetup()

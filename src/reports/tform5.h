@@ -9,5 +9,6 @@ class TForm5 : public ReportForm
 
 public:
     explicit TForm5(TForm3& previewWindow, QObject* parent = nullptr);
+    explicit TForm5(QObject* parent = nullptr);
     static PageSetup pageSetup();
 };

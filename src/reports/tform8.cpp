@@ -1,9 +1,13 @@
 #include "tform8.h"
 
-TForm8::TForm8(TForm3& previewWindow, QObject* parent)
-    : ReportForm(previewWindow, pageSetup(), parent)
+TForm8::TForm8(QObject* parent) : ReportForm(pageSetup(), parent)
 {
     QuickRep1.page().add(creditLineLabel(QStringLiteral("QRLabel2"), {165.1_mm, 272.0_mm}));
+}
+
+TForm8::TForm8(TForm3& previewWindow, QObject* parent) : TForm8(parent)
+{
+    setPreviewWindow(previewWindow);
 }
 
 PageSetup TForm8::pageSetup()

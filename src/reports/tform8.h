@@ -9,5 +9,6 @@ class TForm8 : public ReportForm
 
 public:
     explicit TForm8(TForm3& previewWindow, QObject* parent = nullptr);
+    explicit TForm8(QObject* parent = nullptr);
     static PageSetup pageSetup();
 };

@@ -6,6 +6,8 @@
 #include "singleinstance.h"
 #include "testfolder.h"
 #include "tform1.h"
+#include "tform2.h"
+#include "tform3.h"
 #include "tform6.h"
 #include "ui_tform1.h"
 #include "zemlar.h"
@@ -79,6 +81,7 @@ private slots:
     void todaysDateButtons();
     void copiesComboOffersNoFifteen();
     void infoOpensTheInfoWindowModally();
+    void printButtonPreviewsTheZpmzPage();
     void everyFieldHasAnAccessibleName_data();
     void everyFieldHasAnAccessibleName();
     void secondInstanceIsRefused();
@@ -488,6 +491,36 @@ void TestMainWindow::infoOpensTheInfoWindowModally()
     QCOMPARE(title, QStringLiteral("Info, update"));
     QCOMPARE(start.zemlar->form6().installedVersion(), QStringLiteral("3.01"));
     QCOMPARE(start.zemlar->form6().versionText(), QStringLiteral("3.02"));
+    VERIFY_DIALOGS(start.dialogs);
+}
+
+void TestMainWindow::printButtonPreviewsTheZpmzPage()
+{
+    Start start;
+    start.dialogs.expect(Kind::Warning, logoMissing, Button::Ok);
+    start.run();
+    auto& ui = start.ui();
+    start.dialogs.expect(
+        Kind::Information,
+        QStringLiteral("Nejsou vyplněny všechny údaje! (číslo zpmz-vložit mezery)"), Button::Ok,
+        {Button::Ok});
+    ui.BitTisk1->click();
+    QVERIFY(!start.zemlar->form3().isVisible());
+
+    for (QLineEdit* edit :
+         {ui.Editcku1, ui.Editcku2, ui.Editcku3, ui.Editcku4, ui.Editcku5, ui.Editcku6, ui.Editcz1,
+          ui.Editcz2, ui.Editcz3, ui.Editcz4, ui.Editcz5})
+        edit->setText("1");
+    for (QLineEdit* edit :
+         {ui.Editzdp, ui.Editcgp, ui.Editrok, ui.Editkp, ui.Editovereni, ui.Editdatumovereni})
+        edit->setText("x");
+    for (QComboBox* combo : {ui.Combodz, ui.ComboKM, ui.Combozam, ui.Comboob})
+        combo->setEditText("y");
+    ui.Comboku->setEditText("Nové Město");
+    ui.BitTisk1->click();
+    QVERIFY(start.zemlar->form3().isVisible());
+    QCOMPARE(start.zemlar->form2().QuickRep1.page().label("QRLabelku").caption,
+             QStringLiteral("Nové Město"));
     VERIFY_DIALOGS(start.dialogs);
 }
 
