@@ -22,6 +22,7 @@ ReportPreview::ReportPreview(QWidget* parent) : QAbstractScrollArea(parent)
     viewport()->setAutoFillBackground(true);
     QPalette grey = viewport()->palette();
     grey.setColor(QPalette::Window, QColor(128, 128, 128));
+    grey.setColor(QPalette::Base, QColor(128, 128, 128));
     viewport()->setPalette(grey);
 }
 

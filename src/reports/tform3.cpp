@@ -1,5 +1,8 @@
 #include "tform3.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "dialogs.h"
 #include "pdfexport.h"
 #include "reportpreview.h"
@@ -61,8 +64,12 @@ ReportPreview& TForm3::QRPreview1() const
 
 void TForm3::showPreviewWindow()
 {
-    if (!isVisible())
+    if (!isVisible()) {
+        // Cover the screen even where no window manager maximises windows.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            setGeometry(screen->availableGeometry());
         showMaximized();
+    }
     raise();
     activateWindow();
 }
