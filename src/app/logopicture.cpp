@@ -8,11 +8,13 @@ bool LogoPicture::load(const QString& path)
     if (path.isEmpty())
         return false;
     QImageReader reader(path);
+    // The format is known only before the read.
+    const bool bitmap = reader.format() == "bmp";
     QImage image = reader.read();
     if (image.isNull())
         return false;
     m_image = std::move(image);
-    m_bitmap = reader.format() == "bmp";
+    m_bitmap = bitmap;
     return true;
 }
 

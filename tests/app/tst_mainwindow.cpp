@@ -65,6 +65,8 @@ class TestMainWindow : public QObject
 private slots:
     void firstStartWithoutSettings();
     void settingsReachTheControls();
+    void logosAreLoadedAtStart_data();
+    void logosAreLoadedAtStart();
     void storedRegionIsLoadedWhenShown();
     void unreadablePickListIsReportedAndStartGoesOn();
     void yesNoOptionsNeedExactlyAno_data();
@@ -138,6 +140,64 @@ void TestMainWindow::settingsReachTheControls()
     QVERIFY(!ui.CheckBox4->isChecked());
     QVERIFY(!ui.CheckBox3->isChecked());
     QVERIFY(!ui.Imagelogo->hasScaledContents());
+    VERIFY_DIALOGS(start.dialogs);
+}
+
+void TestMainWindow::logosAreLoadedAtStart_data()
+{
+    QTest::addColumn<QString>("logo1");
+    QTest::addColumn<QString>("logo2");
+    QTest::addColumn<bool>("zpmzShown");
+    QTest::addColumn<bool>("coversShown");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("both, relative to the program folder")
+        << "loga/zpmz.bmp"
+        << "loga/desky.jpg" << true << true << false;
+    QTest::newRow("ZPMZ logo missing") << "loga/none.bmp"
+                                       << "loga/desky.jpg" << false << true << true;
+    QTest::newRow("covers logo missing skips the ZPMZ logo")
+        << "loga/zpmz.bmp"
+        << "loga/none.jpg" << false << false << true;
+    QTest::newRow("not a picture") << "loga/broken.bmp"
+                                   << "loga/desky.jpg" << false << true << true;
+}
+
+void TestMainWindow::logosAreLoadedAtStart()
+{
+    QFETCH(QString, logo1);
+    QFETCH(QString, logo2);
+    QFETCH(bool, zpmzShown);
+    QFETCH(bool, coversShown);
+    QFETCH(bool, warned);
+    Start start(LineFile::joinLines(
+        {"[Nastaveni]", "Logo1=" + logo1, "Logo2=" + logo2, "Transparenti=ANO"}));
+    QDir(start.folder.path()).mkpath("loga");
+    // A white bitmap with a red square: transparency leaves out the white.
+    QImage zpmz(40, 20, QImage::Format_RGB32);
+    zpmz.fill(Qt::white);
+    for (int x = 10; x < 20; ++x)
+        for (int y = 5; y < 15; ++y)
+            zpmz.setPixel(x, y, qRgb(255, 0, 0));
+    QVERIFY(zpmz.save(start.folder.file("loga/zpmz.bmp"), "BMP"));
+    QImage covers(75, 12, QImage::Format_RGB32);
+    covers.fill(Qt::blue);
+    QVERIFY(covers.save(start.folder.file("loga/desky.jpg"), "JPG"));
+    start.folder.write("loga/broken.bmp", "not a picture");
+    if (warned)
+        start.dialogs.expect(Kind::Warning, logoMissing, Button::Ok);
+    start.run();
+    auto& ui = start.ui();
+    QCOMPARE(!ui.Imagelogo->pixmap().isNull(), zpmzShown);
+    QCOMPARE(!ui.Image2->pixmap().isNull(), coversShown);
+    if (zpmzShown) {
+        // The preview takes the size of its picture and leaves the bitmap's white out.
+        QCOMPARE(ui.Imagelogo->size(), QSize(40, 20));
+        const QImage shown = ui.Imagelogo->pixmap().toImage();
+        QCOMPARE(qAlpha(shown.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(shown.pixel(15, 10)), 255);
+        ui.CheckBox3->setChecked(false);
+        QCOMPARE(qAlpha(ui.Imagelogo->pixmap().toImage().pixel(0, 0)), 255);
+    }
     VERIFY_DIALOGS(start.dialogs);
 }
 
