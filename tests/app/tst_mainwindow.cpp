@@ -1,4 +1,5 @@
 #include "czechdate.h"
+#include "jobcommands.h"
 #include "linefile.h"
 #include "regionlookup.h"
 #include "scripteddialogs.h"
@@ -84,6 +85,7 @@ private slots:
     void copiesComboOffersNoFifteen();
     void infoOpensTheInfoWindowModally();
     void printButtonPreviewsTheZpmzPage();
+    void jobButtonsSaveClearAndReopenTheJob();
     void everyFieldHasAnAccessibleName_data();
     void everyFieldHasAnAccessibleName();
     void secondInstanceIsRefused();
@@ -581,6 +583,36 @@ void TestMainWindow::printButtonPreviewsTheZpmzPage()
     QVERIFY(start.zemlar->form3().isVisible());
     QCOMPARE(start.zemlar->form2().QuickRep1.page().label("QRLabelku").caption,
              QStringLiteral("Nové Město"));
+    VERIFY_DIALOGS(start.dialogs);
+}
+
+void TestMainWindow::jobButtonsSaveClearAndReopenTheJob()
+{
+    Start start;
+    start.dialogs.expect(Kind::Warning, logoMissing, Button::Ok);
+    TForm1& window = start.run();
+    showAndActivate(window);
+    auto& ui = start.ui();
+    ui.ComboBox4->setEditText("Prahu");
+    ui.Editcgp->setText("320-857/2007");
+    ui.Comboku->setEditText("Nové Město");
+    ui.CheckBox7->setChecked(true);
+    ui.Bitulo->click();
+    QVERIFY(start.zemlar->jobs().isSaved());
+    QVERIFY(QFile::exists(start.folder.file("Ulozene/320-857-2007.zpm")));
+
+    // Saved, so "Nový" clears without a question.
+    ui.Bitcis1->click();
+    QCOMPARE(ui.Editcgp->text(), QString());
+    QCOMPARE(ui.Comboku->currentText(), QString());
+
+    // "Poslední" brings the job back with the region's lists behind it.
+    ui.BitBtn1->click();
+    QCOMPARE(ui.Editcgp->text(), QStringLiteral("320-857/2007"));
+    QCOMPARE(ui.Comboku->currentText(), QStringLiteral("Nové Město"));
+    QCOMPARE(ui.Comboku->count(), 112);
+    QVERIFY(ui.CheckBox7->isChecked());
+    QVERIFY(!ui.CheckBox5->isChecked());
     VERIFY_DIALOGS(start.dialogs);
 }
 
