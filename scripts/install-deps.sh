@@ -5,7 +5,7 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 packages=(
   build-essential cmake clang-format
-  qt6-base-dev qt6-5compat-dev libqt6core5compat6-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-base-dev qt6-5compat-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-qpa-plugins libgl-dev
   fonts-liberation
   xvfb xauth xdotool imagemagick poppler-utils
