@@ -12,6 +12,7 @@
 #include "tform7.h"
 #include "tform8.h"
 
+#include <QApplication>
 #include <QFont>
 
 namespace {
@@ -25,6 +26,9 @@ void substituteWindowsFonts()
                               QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    // Style sheets stop fonts from passing down to child widgets, so the
+    // forms' own font is also every widget's default.
+    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
 }
 
 } // namespace
